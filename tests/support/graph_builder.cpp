@@ -45,3 +45,21 @@ void makeCompleteGraph(int n, int (*costOf)(int u, int v))
         for (int v = u + 1; v <= n; v++)
             addTestEdge(u, v, costOf(u, v));
 }
+
+bool sameSavedGraph(const GraphState& a, const GraphState& b)
+{
+    if (a.vertexCount != b.vertexCount || a.edgeCount != b.edgeCount ||
+        a.removedCount != b.removedCount)
+        return false;
+    for (int u = 0; u < vertexSlots; u++) {
+        if (a.removed[u] != b.removed[u] || a.degree[u] != b.degree[u])
+            return false;
+        if (u >= 1 && u <= a.vertexCount && !a.removed[u] &&
+            (a.posX[u] != b.posX[u] || a.posY[u] != b.posY[u]))
+            return false;
+        for (int v = 0; v < vertexSlots; v++)
+            if (a.cost[u][v] != b.cost[u][v])
+                return false;
+    }
+    return true;
+}

@@ -19,3 +19,7 @@ void placeVertex(int k, int x, int y);
 
 // Every edge of the complete graph on n vertices, costs from the callback.
 void makeCompleteGraph(int n, int (*costOf)(int u, int v));
+
+// Equal in everything a saved file keeps: the counts, costs, degrees, removed flags and the
+// positions of the present vertices.
+bool sameSavedGraph(const GraphState& a, const GraphState& b);

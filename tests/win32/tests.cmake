@@ -4,7 +4,9 @@ add_executable(win32_tests
   win32/harness.cpp
   win32/window_test.cpp
   win32/panel_test.cpp
-  win32/paint_test.cpp)
+  win32/paint_test.cpp
+  win32/mst_presentation_test.cpp
+  win32/command_test.cpp)
 target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(win32_tests PRIVATE grafuri_win test_support GTest::gtest)
 target_compile_options(win32_tests PRIVATE ${GRAFURI_WARNINGS})
