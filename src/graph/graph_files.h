@@ -14,10 +14,11 @@ const int layoutCenterX = 300;
 const int layoutCenterY = 300;
 
 // Bounds a file must keep to be accepted. With at most 4851 edges of cost at most 100000 no
-// sum of costs can leave the int range; a vertex centre must lie inside the 1000 x 660 window.
+// sum of costs can leave the int range. A vertex centre must lie where a press on the canvas
+// can put one: x up to 755 (right of it the circle would cross the separator), y on the canvas.
 const int maxEdgeCost = 100000;
-const int maxPosX = 999;
-const int maxPosY = 659;
+const int maxPosX = 755;
+const int maxPosY = 650;
 
 // What reading a file found. Everything but readOk refuses the file whole and leaves the
 // graph in memory exactly as it was.
@@ -34,7 +35,7 @@ enum ReadProblem {
     readBadVertexLine,      // a vertex line for a number outside 1 .. n
     readRepeatedVertexLine, // two lines for one vertex
     readIncompleteVertexLine,
-    readBadPosition,        // a centre outside the window
+    readBadPosition,        // a centre outside the canvas
     readEdgeWithoutVertex   // an edge endpoint that has no vertex line
 };
 

@@ -28,7 +28,7 @@ const char* const readProblemTexts[] = {
     "Fisierul contine un varf care nu exista!",
     "Un varf apare de doua ori in fisier!",
     "Pozitia unui varf este incompleta!",
-    "Pozitia unui varf este in afara ferestrei!",
+    "Pozitia unui varf este in afara zonei de desenare!",
     "O muchie are un varf a carui pozitie lipseste!",
 };
 

@@ -186,7 +186,7 @@ TEST(SavedFile, SaveThenReadReproducesTheGraph)
     makeGraph(6, {{1, 2, 9}, {2, 6, 1}, {4, 6, 100000}, {1, 4, 3}});
     removeTestVertex(3);
     placeVertex(6, 0, 0);
-    placeVertex(5, 999, 659);
+    placeVertex(5, 755, 650);
     GraphState saved = graph;
     setFileName("copie.txt");
     ASSERT_TRUE(saveGraphFile());
@@ -278,8 +278,8 @@ TEST(SavedFile, MalformedFilesAreRefusedWholeWithTheirReason)
         {"3 0\n1 10\n", readIncompleteVertexLine},
         {"3 0\n1 10 x\n", readIncompleteVertexLine},
         {"3 0\n1 -1 10\n", readBadPosition},
-        {"3 0\n1 1000 10\n", readBadPosition},
-        {"3 0\n1 10 660\n", readBadPosition},
+        {"3 0\n1 756 10\n", readBadPosition},
+        {"3 0\n1 10 651\n", readBadPosition},
         {"3 1\n1 2 5\n1 10 10\n3 10 10\n", readEdgeWithoutVertex},
     };
     TempFolder folder;

@@ -6,7 +6,8 @@ add_executable(win32_tests
   win32/panel_test.cpp
   win32/paint_test.cpp
   win32/mst_presentation_test.cpp
-  win32/command_test.cpp)
+  win32/command_test.cpp
+  win32/editing_test.cpp)
 target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(win32_tests PRIVATE grafuri_win test_support GTest::gtest)
 target_compile_options(win32_tests PRIVATE ${GRAFURI_WARNINGS})
