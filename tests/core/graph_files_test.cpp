@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -9,6 +10,12 @@
 #include "graph/graph_state.h"
 #include "support/graph_builder.h"
 #include "support/temp_folder.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -312,6 +319,7 @@ TEST(SaveFailure, LeavesThePreviousFileAndReportsFailure)
 {
     TempFolder folder;
     makeGraph(2, {{1, 2, 3}});
+    GraphState before = graph;
     std::filesystem::create_directory("dosar");
     writeBytes("vechi.txt", "old contents");
     const char* names[] = {"lipsa/graf.txt", "dosar", ""};
@@ -327,6 +335,7 @@ TEST(SaveFailure, LeavesThePreviousFileAndReportsFailure)
         files += entry.is_regular_file();
     EXPECT_EQ(files, 1); // no temporary file left behind
     EXPECT_EQ(readBytes("vechi.txt"), "old contents");
+    EXPECT_TRUE(sameGraphState(graph, before));
 }
 
 // A read-only file is never overwritten. (Windows refuses the move by itself; under Wine and on
@@ -342,6 +351,47 @@ TEST(SaveFailure, ReadOnlyTargetStaysAsItWas)
     EXPECT_FALSE(saveGraphFile());
     EXPECT_EQ(readBytes("protejat.txt"), "old contents");
 }
+
+#ifdef _WIN32
+// Another program holds the file open without sharing: the file cannot be replaced now, and
+// can once it is closed. (Share modes are Windows semantics; Wine keeps them too.)
+TEST(SaveFailure, TargetHeldOpenWithoutSharing)
+{
+    TempFolder folder;
+    makeGraph(2, {{1, 2, 3}});
+    writeBytes("deschis.txt", "old contents");
+    HANDLE held = CreateFileA("deschis.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    setFileName("deschis.txt");
+    EXPECT_FALSE(saveGraphFile());
+    CloseHandle(held);
+    EXPECT_EQ(readBytes("deschis.txt"), "old contents");
+    EXPECT_FALSE(std::filesystem::exists("deschis.txt.salvare~"));
+    EXPECT_TRUE(saveGraphFile());
+}
+#else
+// A write that fails half way (here: the file size limit, as a full disk would): the old
+// file stays whole and no temporary file is left.
+TEST(SaveFailure, FailingWriteKeepsThePreviousFile)
+{
+    TempFolder folder;
+    makeCompleteGraph(maxVertices, [](int u, int v) { return u * v; });
+    writeBytes("mare.txt", "old contents");
+    rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    rlimit small = limit;
+    small.rlim_cur = 4096;
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    setFileName("mare.txt");
+    bool saved = saveGraphFile();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(readBytes("mare.txt"), "old contents");
+    EXPECT_FALSE(std::filesystem::exists("mare.txt.salvare~"));
+}
+#endif
 
 TEST(FileNames, CompareFoldsOnlyAsciiLetters)
 {

@@ -52,7 +52,9 @@ LRESULT CALLBACK recorderProc(int code, WPARAM wParam, LPARAM lParam)
         if (whileOpen)
             whileOpen(window);
         int reply = IDOK;
-        if (script.empty()) {
+        if (responder) {
+            reply = responder(recorded.back());
+        } else if (script.empty()) {
             unexpectedCount++;
             reply = GetDlgItem(window, IDCANCEL) ? IDCANCEL : IDOK;
         } else {
@@ -66,6 +68,12 @@ LRESULT CALLBACK recorderProc(int code, WPARAM wParam, LPARAM lParam)
 } // namespace
 
 std::function<void(HWND box)> whileOpen;
+std::function<int(const SeenBox& box)> responder;
+
+void clearSeen()
+{
+    recorded.clear();
+}
 
 void install()
 {
@@ -103,6 +111,7 @@ void reset()
     unexpectedCount = 0;
     beepsAtLastBox = beepCount;
     whileOpen = nullptr;
+    responder = nullptr;
 }
 
 } // namespace boxes

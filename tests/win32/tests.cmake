@@ -7,11 +7,13 @@ add_executable(win32_tests
   win32/paint_test.cpp
   win32/mst_presentation_test.cpp
   win32/command_test.cpp
-  win32/editing_test.cpp)
+  win32/editing_test.cpp
+  win32/soak_test.cpp)
 target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(win32_tests PRIVATE grafuri_win test_support GTest::gtest)
 target_compile_options(win32_tests PRIVATE ${GRAFURI_WARNINGS})
-add_test(NAME win32_tests COMMAND win32_tests)
+add_test(NAME win32_tests COMMAND win32_tests --gtest_filter=-Soak*)
+add_test(NAME soak COMMAND win32_tests --gtest_filter=Soak*)
 
 # End to end: the real program on the sample graph, a screenshot, WM_CLOSE, exit code 0.
 add_executable(window_probe e2e/window_probe.cpp)
