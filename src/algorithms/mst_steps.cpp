@@ -22,15 +22,36 @@ int treeTarget()
 
 void sortEdgesByCost(int m)
 {
+    // The exchange sort: for i = 1 .. m - 1 and j = i + 1 .. m, whenever the cost now at j is
+    // below the cost now at i, the two entries are exchanged. The costs are kept in a plain
+    // array and the entries move as their numbers only, put in place once at the end: the
+    // same exchanges, so the same order among equal costs, with less memory moved.
+    static int costs[maxEdges + 1];
+    static int entry[maxEdges + 1];
+    static Edge unsorted[maxEdges + 1];
+    for (int k = 1; k <= m; k++) {
+        costs[k] = edgeList[k].cost;
+        entry[k] = k;
+        unsorted[k] = edgeList[k];
+    }
     for (int i = 1; i < m; i++) {
+        int cost = costs[i];
+        int held = entry[i];
         for (int j = i + 1; j <= m; j++) {
-            if (edgeList[i].cost > edgeList[j].cost) {
-                Edge kept = edgeList[i];
-                edgeList[i] = edgeList[j];
-                edgeList[j] = kept;
+            if (costs[j] < cost) { // exchange the entry held for position i with j's
+                int takenCost = costs[j];
+                int taken = entry[j];
+                costs[j] = cost;
+                entry[j] = held;
+                cost = takenCost;
+                held = taken;
             }
         }
+        costs[i] = cost;
+        entry[i] = held;
     }
+    for (int k = 1; k <= m; k++)
+        edgeList[k] = unsorted[entry[k]];
 }
 
 void kruskalSteps(MstSteps& run)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "algorithms/connectivity.h"
@@ -44,6 +45,31 @@ TEST(ExchangeSort, WorkedExampleOrderDiffersFromAStableSort)
         EXPECT_EQ(edgeList[k].u, expected[k - 1].u);
         EXPECT_EQ(edgeList[k].v, expected[k - 1].v);
         EXPECT_EQ(edgeList[k].cost, expected[k - 1].cost);
+    }
+}
+
+// The literal exchange sort, entries exchanged whole inside the double loop: the program's
+// sort must give exactly its order, equal costs included.
+TEST(ExchangeSort, SameOrderAsTheLiteralDoubleLoopOnRandomLists)
+{
+    std::mt19937 random(4851);
+    std::vector<Edge> expected(maxEdges + 1);
+    for (int round = 0; round < 60; round++) {
+        int m = round < 50 ? 1 + (int)(random() % 300) : maxEdges;
+        int spread = 1 + (int)(random() % 6); // few distinct costs: many ties
+        for (int k = 1; k <= m; k++)
+            expected[k] = edgeList[k] = {k, k + 1, 1 + (int)(random() % spread)};
+        if (round == 59) // falling costs: the most exchanges
+            for (int k = 1; k <= m; k++)
+                expected[k] = edgeList[k] = {k, k + 1, m - k + 1};
+        for (int i = 1; i < m; i++)
+            for (int j = i + 1; j <= m; j++)
+                if (expected[i].cost > expected[j].cost)
+                    std::swap(expected[i], expected[j]);
+        sortEdgesByCost(m);
+        for (int k = 1; k <= m; k++)
+            ASSERT_TRUE(edgeList[k].u == expected[k].u && edgeList[k].cost == expected[k].cost)
+                << "round " << round << ", entry " << k;
     }
 }
 

@@ -167,6 +167,18 @@ TEST_F(CommandTest, FailedSaveIsReportedAndKeepsThePreviousFile)
         run(9);
         expectBoxes({{notSaved, saveCaption, false}});
     }
+    // Held open by another program without sharing.
+    writeBytes("deschis.txt", "old");
+    HANDLE held = CreateFileA("deschis.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    setText(fileNameBox, "deschis.txt");
+    GraphState before = graph;
+    run(9);
+    CloseHandle(held);
+    expectBoxes({{notSaved, saveCaption, false}});
+    EXPECT_TRUE(sameGraph(graph, before));
     EXPECT_EQ(readBytes("vechi.txt"), "old");
+    EXPECT_EQ(readBytes("deschis.txt"), "old");
     EXPECT_TRUE(std::filesystem::is_empty("dosar"));
 }
