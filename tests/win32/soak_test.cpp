@@ -6,6 +6,7 @@
 // names both, so the run can be replayed.
 #include "win32/harness.h"
 
+
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -17,6 +18,21 @@
 #include "ui/control_panel.h"
 
 namespace {
+
+// Bytes in use on the process heap, where malloc, new and the system's own allocations of
+// this process go.
+size_t heapBytesInUse()
+{
+    size_t used = 0;
+    HANDLE heap = GetProcessHeap();
+    HeapLock(heap);
+    PROCESS_HEAP_ENTRY entry = {};
+    while (HeapWalk(heap, &entry))
+        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+            used += entry.cbData;
+    HeapUnlock(heap);
+    return used;
+}
 
 int environmentNumber(const char* name, int fallback)
 {
@@ -159,6 +175,7 @@ TEST_F(SoakTest, RandomEventsKeepTheGraphSound)
                                  std::filesystem::perm_options::remove);
 
     Soak soak(window, seed);
+    size_t bytesAtStart = 0;
     boxes::responder = [&](const SeenBox&) { return soak.answer(); };
     int boxCount = 0, largest = 0;
     for (int event = 1; event <= events; event++) {
@@ -179,9 +196,13 @@ TEST_F(SoakTest, RandomEventsKeepTheGraphSound)
         largest = std::max(largest, graph.vertexCount - graph.removedCount);
         if (event % 200 == 0)
             pumpMessages();
+        if (event == 1000) // after the first boxes and files, once Wine's own caches are warm
+            bytesAtStart = heapBytesInUse();
     }
     std::printf("soak: %d events, %d boxes, %d files saved and read back, up to %d vertices\n",
                 events, boxCount, soak.saves, largest);
+    std::printf("soak: heap in use %zu KiB after event 1000, %zu KiB at the end\n",
+                bytesAtStart / 1024, heapBytesInUse() / 1024);
     EXPECT_GT(soak.saves, 0);
     EXPECT_GT(boxCount, events / 10);
 }

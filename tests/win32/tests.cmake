@@ -22,3 +22,9 @@ add_test(NAME end_to_end
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/end_to_end.sh
           $<TARGET_FILE:grafuri> $<TARGET_FILE:window_probe>
           ${PROJECT_SOURCE_DIR}/examples/RuriDU.in ${CMAKE_BINARY_DIR}/end_to_end)
+
+# Timings under Wine (run by scripts/bench, not by the tests).
+add_executable(minimal_window WIN32 bench/minimal_window.cpp)
+add_executable(win32_bench bench/win32_bench.cpp)
+target_include_directories(win32_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(win32_bench PRIVATE grafuri_win test_support)
