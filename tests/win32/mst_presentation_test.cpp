@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "algorithms/mst_steps.h"
+#include "graph/graph_files.h"
 #include "graph/graph_state.h"
 #include "support/graph_builder.h"
 #include "ui/control_panel.h"
@@ -220,17 +221,48 @@ TEST_F(MstPresentationTest, GraphThatIsNotConnectedIsRefusedAndNothingChanges)
     }
 }
 
-TEST_F(MstPresentationTest, LargestGraphRunsToTheEndWithOkAndWithCancel)
+// The largest graph through the whole program: read from a file, painted, both algorithms to
+// the end with OK on every box and with Cancel at the first, saved and read back.
+TEST_F(MstPresentationTest, LargestGraphThroughTheWholeProgram)
 {
     makeCompleteGraph(maxVertices, [](int u, int v) { return 1 + (u * 7 + v * 13) % 50; });
-    boxes::answer({IDCANCEL, IDOK});
-    command(window, 5);
-    EXPECT_EQ(boxes::seen().size(), 2u);
+    layOutOnCircle();
+    GraphState complete = graph;
+    std::snprintf(textBuffer, sizeof textBuffer, "complet.txt");
+    ASSERT_TRUE(saveGraphFile());
+    makeGraph(2, {{1, 2, 1}});
+
+    setText(fileNameBox, "complet.txt");
+    command(window, 8);
+    EXPECT_TRUE(boxes::seen().empty());
+    EXPECT_TRUE(sameSavedGraph(graph, complete));
+    PaintCapture picture;
+    EXPECT_EQ(picture.at(570, 300 + 9), RGB(255, 255, 255)); // vertex 1 drawn, not selected
+    EXPECT_TRUE(picture.defaultsRestored);
+
+    for (int id : {5, 6}) {
+        SCOPED_TRACE(id);
+        boxes::reset();
+        boxes::responder = [](const SeenBox&) { return IDOK; };
+        command(window, id);
+        int steps = (int)boxes::seen().size() - 1;
+        EXPECT_GE(steps, 98);
+        EXPECT_EQ(boxes::seen().back().caption, id == 5 ? "APM Kruskal" : "APM Prim");
+        std::string total = boxes::seen().back().text;
+        boxes::reset();
+        boxes::answer({IDCANCEL, IDOK});
+        command(window, id);
+        ASSERT_EQ(boxes::seen().size(), 2u);
+        EXPECT_EQ(boxes::seen().back().text, total);
+        EXPECT_TRUE(allMarksClear());
+    }
+
     boxes::reset();
-    std::vector<int> oks(98 + 1, IDOK);
-    for (int answer : oks)
-        boxes::answer({answer});
-    command(window, 6);
-    EXPECT_EQ(boxes::seen().size(), 99u);
-    EXPECT_TRUE(allMarksClear());
+    boxes::answer({IDOK});
+    setText(fileNameBox, "copie.txt");
+    command(window, 9);
+    expectBoxes({{"Graful a fost salvat in fisier", "Salvare graf", false}});
+    makeGraph(1, {});
+    command(window, 8);
+    EXPECT_TRUE(sameSavedGraph(graph, complete));
 }
