@@ -17,8 +17,14 @@ struct RunTexts {
     const char* finalCaption;
 };
 
-void presentRun(HWND mainWindow, const RunTexts& texts)
+// Refuses a graph that is not connected; otherwise computes the steps and shows them.
+void runAlgorithm(HWND mainWindow, const RunTexts& texts, void (*computeSteps)(MstSteps&))
 {
+    if (!isConnected()) {
+        showBox(mainWindow, notConnectedText, texts.stepCaption);
+        return;
+    }
+    computeSteps(run);
     beginStepRun(texts.title);
     for (int i = 0; i < run.count; i++) {
         const MstStep& s = run.steps[i];
@@ -33,22 +39,12 @@ void runKruskal(HWND mainWindow)
 {
     const RunTexts texts = {"A.P.M. Kruskal", "Algoritmul lui Kruskal pentru determinarea A.P.M.",
                             "APM Kruskal"};
-    if (!isConnected()) {
-        showBox(mainWindow, notConnectedText, texts.stepCaption);
-        return;
-    }
-    kruskalSteps(run);
-    presentRun(mainWindow, texts);
+    runAlgorithm(mainWindow, texts, kruskalSteps);
 }
 
 void runPrim(HWND mainWindow)
 {
     const RunTexts texts = {"A.P.M. Prim", "Algoritmul lui Prim pentru determinarea A.P.M.",
                             "APM Prim"};
-    if (!isConnected()) {
-        showBox(mainWindow, notConnectedText, texts.stepCaption);
-        return;
-    }
-    primSteps(run);
-    presentRun(mainWindow, texts);
+    runAlgorithm(mainWindow, texts, primSteps);
 }

@@ -29,6 +29,28 @@ bool isFreeZone(int x, int y)
     return findVertexAt(x, y) == 0 && x <= canvasMaxX && !isNearEdge(x, y);
 }
 
+// First press of a two-press action: chooses the vertex hit (drawn red from now on), or
+// refuses the press. Returns true when a vertex was chosen.
+bool chooseFirstVertex(HWND mainWindow, int x, int y, const char* caption)
+{
+    selectedVertex = findVertexAt(x, y);
+    if (selectedVertex == 0)
+        refuse(mainWindow, noVertexText, caption);
+    return selectedVertex != 0;
+}
+
+// Second press of an edge action: the vertex hit, or 0 after the refusal, which keeps the
+// first vertex chosen.
+int secondEdgeVertex(HWND mainWindow, int x, int y, const char* caption)
+{
+    secondVertex = findVertexAt(x, y);
+    if (secondVertex == 0 || x > canvasMaxX) {
+        refuse(mainWindow, noSecondVertexText, caption);
+        return 0;
+    }
+    return secondVertex;
+}
+
 void addVertex(HWND mainWindow, int x, int y)
 {
     const char caption[] = "Adaugare varf";
@@ -94,11 +116,8 @@ void moveVertex(HWND mainWindow, int x, int y)
 {
     const char caption[] = "Deplasare varf";
     if (selectedVertex == 0) {
-        selectedVertex = findVertexAt(x, y);
-        if (selectedVertex != 0)
+        if (chooseFirstVertex(mainWindow, x, y, caption))
             setStatusText(1, " Marcati noua pozitie intr-o zona libera ");
-        else
-            refuse(mainWindow, noVertexText, caption);
         return;
     }
     // The vertex itself and its own edges count: a move of 24 px or less is refused.
@@ -131,20 +150,14 @@ void addEdge(HWND mainWindow, int x, int y)
         return;
     }
     if (selectedVertex == 0) {
-        selectedVertex = findVertexAt(x, y);
-        if (selectedVertex != 0)
+        if (chooseFirstVertex(mainWindow, x, y, caption))
             setStatusText(1, " Selectati cel de-al doilea varf al muchiei ");
-        else
-            refuse(mainWindow, noVertexText, caption);
         return;
     }
     int u = selectedVertex;
-    int w = findVertexAt(x, y);
-    secondVertex = w;
-    if (w == 0 || x > canvasMaxX) {
-        refuse(mainWindow, noSecondVertexText, caption);
+    int w = secondEdgeVertex(mainWindow, x, y, caption);
+    if (w == 0)
         return;
-    }
     if (w == u) {
         // An edge from a vertex to itself is never stored; the first vertex stays chosen.
         refuse(mainWindow, "Alegeti un varf diferit de primul varf al muchiei!", caption);
@@ -168,18 +181,13 @@ void removeEdge(HWND mainWindow, int x, int y)
 {
     const char caption[] = "Elimina muchie";
     if (selectedVertex == 0) {
-        selectedVertex = findVertexAt(x, y);
-        if (selectedVertex == 0)
-            refuse(mainWindow, noVertexText, caption);
+        chooseFirstVertex(mainWindow, x, y, caption);
         return;
     }
     int u = selectedVertex;
-    int w = findVertexAt(x, y);
-    secondVertex = w;
-    if (w == 0 || x > canvasMaxX) {
-        refuse(mainWindow, noSecondVertexText, caption);
+    int w = secondEdgeVertex(mainWindow, x, y, caption);
+    if (w == 0)
         return;
-    }
     if (graph.cost[u][w] <= 0) {
         showBox(mainWindow, "Nu exista aceasta muchie!", caption);
     } else {

@@ -336,21 +336,12 @@ TEST_F(EditingTest, PressesOnTheEmptyPanelReachTheHandler)
 {
     makeFixture();
     chooseAction(window, 101);
-    SetForegroundWindow(window);
-    pumpMessages();
     const POINT points[] = {{790, 300}, {880, 320}, {850, 520}};
     for (POINT p : points) {
         SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
         boxes::reset();
         boxes::answer({IDOK});
-        POINT screen = p;
-        ClientToScreen(window, &screen);
-        SetCursorPos(screen.x, screen.y);
-        INPUT clicks[2] = {};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        ASSERT_EQ(SendInput(2, clicks, sizeof(INPUT)), 2u);
+        realClick(window, p.x, p.y);
         for (int i = 0; i < 50 && boxes::seen().empty(); i++) {
             pumpMessages();
             Sleep(20);

@@ -179,6 +179,19 @@ void command(HWND mainWindow, int id)
     SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
+void realClick(HWND mainWindow, int x, int y)
+{
+    SetForegroundWindow(mainWindow);
+    POINT screen = {x, y};
+    ClientToScreen(mainWindow, &screen);
+    SetCursorPos(screen.x, screen.y);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    EXPECT_EQ(SendInput(2, clicks, sizeof(INPUT)), 2u);
+}
+
 void setText(HWND control, const char* text)
 {
     SetWindowTextA(control, text);

@@ -67,6 +67,8 @@ void chooseAction(HWND mainWindow, int radioId);
 // A left press on the main window's client area outside the controls.
 void press(HWND mainWindow, int x, int y);
 void command(HWND mainWindow, int id);
+// A real left click (SendInput) at a client point of the main window, brought to the front.
+void realClick(HWND mainWindow, int x, int y);
 void setText(HWND control, const char* text);
 // Dispatches everything waiting, paints included.
 void pumpMessages();

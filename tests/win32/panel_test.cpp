@@ -122,16 +122,7 @@ TEST_F(PanelTest, PressWithoutReleaseChangesToolsButNotTheCheck)
 
 TEST_F(PanelTest, RealMouseClickOnARadioButtonChoosesTheAction)
 {
-    SetForegroundWindow(window);
-    pumpMessages();
-    POINT p = {830, 15 + 20 * 3 + 10}; // "Determina grad "
-    ClientToScreen(window, &p);
-    SetCursorPos(p.x, p.y);
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ASSERT_EQ(SendInput(2, clicks, sizeof(INPUT)), 2u);
+    realClick(window, 830, 15 + 20 * 3 + 10); // "Determina grad "
     for (int i = 0; i < 50 && checkedActionMode(actionGroup) != 3; i++) {
         pumpMessages();
         Sleep(20);
