@@ -2,6 +2,7 @@
 # Runs a command with an X display. Where there is none, starts Xvfb with the fvwm window
 # manager (without one, Wine waits about 2 s on every window change) and stops both after.
 set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec "$@"
 fi
@@ -15,7 +16,7 @@ for _ in $(seq 50); do
   xdpyinfo >/dev/null 2>&1 && break
   sleep 0.1
 done
-fvwm >/dev/null 2>&1 &
+fvwm -f "$here/fvwm.conf" >/dev/null 2>&1 &
 fvwm_pid=$!
 cleanup() {
   kill "$fvwm_pid" 2>/dev/null || true
